@@ -1,0 +1,35 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds everything and runs every test:
+# the plain build, the same suite under AddressSanitizer + UndefinedBehaviorSanitizer,
+# then the short fuzz runs.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash scripts/install-deps.sh
+
+# Software OpenGL on a virtual X display; e2e tests start X servers of their own.
+export LIBGL_ALWAYS_SOFTWARE=1
+xvfb=(xvfb-run -a -s "-screen 0 1280x720x24")
+
+summary=()
+run_suite() {
+  local dir=$1; shift
+  bash scripts/build.sh "$dir" "$@"
+  local log="$dir/ctest.log"
+  set +e
+  "${xvfb[@]}" ctest --test-dir "$dir" --output-on-failure -j 2 --timeout 300 2>&1 | tee "$log"
+  local rc=${PIPESTATUS[0]}
+  set -e
+  summary+=("$dir: $(grep -E 'tests passed|tests failed' "$log" | tail -n 1)")
+  return "$rc"
+}
+
+run_suite build
+ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+LSAN_OPTIONS=suppressions=$PWD/tests/lsan.supp \
+  run_suite build-asan -DCMAKE_BUILD_TYPE=Debug -DVELMORANT_SANITIZE=ON
+
+if [ -x scripts/fuzz.sh ]; then
+  bash scripts/fuzz.sh
+fi
+
+printf '%s\n' "${summary[@]}"
