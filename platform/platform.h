@@ -67,7 +67,15 @@ bool isHostWindowEnabled(NativeWindow window);
 using GLProc = void (*)();
 void resolveGLProcs(const char* const* names, GLProc* procs, std::size_t count);
 
+// What the About window shows; the texts themselves live in about/.
+struct AboutContent {
+    const char* heading;  // product name
+    const char* text;     // three lines separated by "\r\n"
+    const char* button;   // caption of the button that opens `url`
+    const char* url;
+};
+
 // `moduleInstance` and `showCode` are WinMain's arguments (ignored on Linux).
-void runAboutWindow(void* moduleInstance, int showCode);
+void runAboutWindow(void* moduleInstance, int showCode, const AboutContent& content);
 
 }  // namespace platform
