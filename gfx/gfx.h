@@ -1,0 +1,2 @@
+// gfx: GL entry points, text resources, programs, mesh preparation, drawables, ocean pass.
+#pragma once

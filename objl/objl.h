@@ -1,0 +1,2 @@
+// objl: the OBJ/MTL loader.
+#pragma once
