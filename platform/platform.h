@@ -3,6 +3,7 @@
 // Every function here has a Win32 implementation under platform/win32/ and a
 // Linux/X11 equivalent under platform/posix/, each in a file named after it.
 // Nothing outside platform/ and the build files may test for the platform.
+// The texts shown through showMessageBox live in platform/message_texts.h.
 //
 // Promises, on every platform:
 // - showMessageBox: tells the user `text` under `caption` and returns once the
