@@ -1,0 +1,12 @@
+// The Windows version as major * 10 + minor, from GetVersion.
+#include "platform/platform.h"
+
+#include <windows.h>
+
+namespace platform {
+
+int windowsVersionNumber() {
+    return versionNumberFromGetVersion(static_cast<std::uint32_t>(GetVersion()));
+}
+
+}  // namespace platform
