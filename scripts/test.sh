@@ -11,6 +11,8 @@ export LIBGL_ALWAYS_SOFTWARE=1
 xvfb=(xvfb-run -a -s "-screen 0 1280x720x24")
 
 summary=()
+passed=0
+failed=0
 run_suite() {
   local dir=$1; shift
   bash scripts/build.sh "$dir" "$@"
@@ -19,17 +21,27 @@ run_suite() {
   "${xvfb[@]}" ctest --test-dir "$dir" --output-on-failure -j 2 --timeout 300 2>&1 | tee "$log"
   local rc=${PIPESTATUS[0]}
   set -e
-  summary+=("$dir: $(grep -E 'tests passed|tests failed' "$log" | tail -n 1)")
+  local line
+  line=$(grep -E 'tests passed, [0-9]+ tests failed out of [0-9]+' "$log" | tail -n 1 || true)
+  summary+=("$dir: ${line:-no CTest summary}")
+  if [[ $line =~ ([0-9]+)\ tests\ failed\ out\ of\ ([0-9]+) ]]; then
+    failed=$((failed + BASH_REMATCH[1]))
+    passed=$((passed + BASH_REMATCH[2] - BASH_REMATCH[1]))
+  fi
   return "$rc"
 }
 
 run_suite build
-ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
-LSAN_OPTIONS=suppressions=$PWD/tests/lsan.supp \
-  run_suite build-asan -DCMAKE_BUILD_TYPE=Debug -DVELMORANT_SANITIZE=ON
+export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
+export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+export LSAN_OPTIONS=suppressions=$PWD/tests/lsan.supp
+run_suite build-asan -DCMAKE_BUILD_TYPE=Debug -DVELMORANT_SANITIZE=ON
+
+unset ASAN_OPTIONS UBSAN_OPTIONS LSAN_OPTIONS
 
 if [ -x scripts/fuzz.sh ]; then
   bash scripts/fuzz.sh
 fi
 
 printf '%s\n' "${summary[@]}"
+echo "tests: $passed passed, $failed failed"
