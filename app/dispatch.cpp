@@ -23,8 +23,7 @@ int dispatchLaunch(const char* commandLine, void* moduleInstance, int showCode,
 
     const bool guarded =
         options->mode == LaunchMode::Preview || options->mode == LaunchMode::Unspecified;
-    if (guarded && handoffs.acquireSingleInstance != nullptr &&
-        !handoffs.acquireSingleInstance()) {
+    if (guarded && handoffs.acquireSingleInstance != nullptr && !handoffs.acquireSingleInstance()) {
         return 0;  // another guarded instance is alive: leave silently
     }
 

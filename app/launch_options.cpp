@@ -58,10 +58,17 @@ LaunchOptions parseCommandLine(const char* commandLine) {
             continue;
         }
         switch (at[1]) {
-            case 'p': options.mode = LaunchMode::Preview; break;
-            case 's': options.mode = LaunchMode::FullScreen; break;
-            case 'c': options.mode = LaunchMode::Configure; break;
-            default: break;
+            case 'p':
+                options.mode = LaunchMode::Preview;
+                break;
+            case 's':
+                options.mode = LaunchMode::FullScreen;
+                break;
+            case 'c':
+                options.mode = LaunchMode::Configure;
+                break;
+            default:
+                break;
         }
         if (options.mode == LaunchMode::Unspecified) {
             continue;

@@ -63,8 +63,8 @@ Outcome bindAbstractSocket() {
         return Outcome::Unavailable;
     }
     std::memcpy(address.sun_path + 1, name, static_cast<std::size_t>(length));
-    const auto addressLength =
-        static_cast<socklen_t>(offsetof(sockaddr_un, sun_path) + 1 + static_cast<std::size_t>(length));
+    const auto addressLength = static_cast<socklen_t>(offsetof(sockaddr_un, sun_path) + 1 +
+                                                      static_cast<std::size_t>(length));
     if (bind(fd, reinterpret_cast<const sockaddr*>(&address), addressLength) == 0) {
         gGuardDescriptor = fd;
         return Outcome::Acquired;

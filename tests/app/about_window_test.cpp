@@ -1,10 +1,11 @@
 // About texts and the Linux About window, which prints the three lines to standard output.
-#include <string>
+#include "about/about_window.h"
 
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "about/about_text.h"
-#include "about/about_window.h"
 #include "platform/platform.h"
 
 namespace {

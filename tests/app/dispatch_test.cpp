@@ -1,9 +1,9 @@
 // Launch dispatch with fakes for the guard, the About window and the screensaver run.
-#include <ostream>
+#include "app/dispatch.h"
 
 #include <gtest/gtest.h>
 
-#include "app/dispatch.h"
+#include <ostream>
 
 namespace {
 
@@ -51,7 +51,7 @@ std::ostream& operator<<(std::ostream& out, const DispatchCase& c) {
 }
 
 class DispatchLaunch : public ::testing::TestWithParam<DispatchCase> {
-protected:
+  protected:
     void SetUp() override { seen = Seen{}; }
 };
 
@@ -82,19 +82,21 @@ TEST_P(DispatchLaunch, GuardsAndHandsOver) {
 
 using M = LaunchMode;
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Modes, DispatchLaunch,
     ::testing::Values(
-        //           command line  guard  guard? about  run    mode            host
-        DispatchCase{"", true, true, false, true, M::Unspecified, 0},
-        DispatchCase{"", false, true, false, false, M::Unspecified, 0},
-        DispatchCase{"/p 1234", true, true, false, true, M::Preview, 1234},
-        DispatchCase{"/p 1234", false, true, false, false, M::Preview, 1234},
-        DispatchCase{"/S", false, true, false, false, M::Unspecified, 0},
-        DispatchCase{"/s", false, false, false, true, M::FullScreen, 0},
-        DispatchCase{"/c /s", false, false, false, true, M::FullScreen, 0},
-        DispatchCase{"/c:5678", false, false, true, false, M::Configure, 5678},
-        DispatchCase{"/p 1 /c", true, false, true, false, M::Configure, 0}));
+        //           text        guard free   guard?  about   run     mode             host
+        DispatchCase{"",         true,        true,   false,  true,   M::Unspecified,  0},
+        DispatchCase{"",         false,       true,   false,  false,  M::Unspecified,  0},
+        DispatchCase{"/p 1234",  true,        true,   false,  true,   M::Preview,      1234},
+        DispatchCase{"/p 1234",  false,       true,   false,  false,  M::Preview,      1234},
+        DispatchCase{"/S",       false,       true,   false,  false,  M::Unspecified,  0},
+        DispatchCase{"/s",       false,       false,  false,  true,   M::FullScreen,   0},
+        DispatchCase{"/c /s",    false,       false,  false,  true,   M::FullScreen,   0},
+        DispatchCase{"/c:5678",  false,       false,  true,   false,  M::Configure,    5678},
+        DispatchCase{"/p 1 /c",  true,        false,  true,   false,  M::Configure,    0}));
+// clang-format on
 
 TEST(DispatchLaunchOptions, OneObjectForTheProcess) {
     const LaunchHandoffs none{nullptr, nullptr, nullptr};

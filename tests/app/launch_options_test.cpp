@@ -1,12 +1,12 @@
 // Command-line parse: switches, the number after them, and texts that end early.
+#include "app/launch_options.h"
+
+#include <gtest/gtest.h>
+
 #include <cstdint>
 #include <cstring>
 #include <memory>
 #include <ostream>
-
-#include <gtest/gtest.h>
-
-#include "app/launch_options.h"
 
 namespace {
 
@@ -39,6 +39,7 @@ TEST_P(ParseCommandLine, GivesModeAndHostWindow) {
 
 using M = LaunchMode;
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Switches, ParseCommandLine,
     ::testing::Values(ParseCase{"", M::Unspecified, 0},
@@ -58,7 +59,9 @@ INSTANTIATE_TEST_SUITE_P(
                       ParseCase{"/p:1234 /c", M::Configure, 0},
                       ParseCase{"/s 12/p", M::Preview, 0},           // switch inside the number
                       ParseCase{"/p 1/s 2", M::FullScreen, 2}));
+// clang-format on
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     TextEndsEarly, ParseCommandLine,
     ::testing::Values(ParseCase{"/", M::Unspecified, 0},
@@ -67,7 +70,9 @@ INSTANTIATE_TEST_SUITE_P(
                       ParseCase{"/p 10 /", M::Preview, 0},
                       ParseCase{"/p 10 /x", M::Preview, 0},
                       ParseCase{"/p 10 /x ", M::Preview, 0}));
+// clang-format on
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Number, ParseCommandLine,
     ::testing::Values(ParseCase{"/p1234", M::Preview, 234},     // one separator, whatever it is
@@ -89,6 +94,7 @@ INSTANTIATE_TEST_SUITE_P(
                       ParseCase{"/p 99999999999", M::Preview, kMax},
                       ParseCase{"/p -99999999999", M::Preview, kMin},
                       ParseCase{"/p 99999999999999999999999999999 /x 7", M::Preview, 7}));
+// clang-format on
 
 TEST(ParseCommandLineNull, IsReadAsEmpty) {
     const LaunchOptions options = parseCommandLine(nullptr);

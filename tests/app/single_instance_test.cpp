@@ -7,6 +7,7 @@
 // socket used without one.
 #include <errno.h>
 #include <fcntl.h>
+#include <gtest/gtest.h>
 #include <poll.h>
 #include <sched.h>
 #include <signal.h>
@@ -22,8 +23,6 @@
 #include <thread>
 #include <vector>
 
-#include <gtest/gtest.h>
-
 extern char** environ;
 
 namespace {
@@ -32,7 +31,7 @@ constexpr int kTimeoutMs = 10000;
 
 // One running single_instance_holder with pipes on its stdin and stdout.
 class Holder {
-public:
+  public:
     Holder(const char* argument, const char* runtimeDir) {
         int in[2];
         int out[2];
@@ -101,7 +100,8 @@ public:
     // The next line the holder printed, without its "\n"; "<timeout>" or "<eof>" otherwise.
     std::string readLine() {
         std::string line;
-        const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(kTimeoutMs);
+        const auto deadline =
+            std::chrono::steady_clock::now() + std::chrono::milliseconds(kTimeoutMs);
         while (true) {
             const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
                 deadline - std::chrono::steady_clock::now());
@@ -138,7 +138,7 @@ public:
         return status >= 0 && WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL;
     }
 
-private:
+  private:
     void closeStdin() {
         if (stdin_ >= 0) {
             close(stdin_);
@@ -149,7 +149,8 @@ private:
     // Waits a bounded time for the holder to end; returns its wait status, or -1 when it
     // had to be killed.
     int reap() {
-        const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(kTimeoutMs);
+        const auto deadline =
+            std::chrono::steady_clock::now() + std::chrono::milliseconds(kTimeoutMs);
         while (std::chrono::steady_clock::now() < deadline) {
             int status = 0;
             const pid_t done = waitpid(pid_, &status, WNOHANG);
@@ -178,16 +179,20 @@ enum class Scope { RuntimeDir, NoRuntimeDir, MissingRuntimeDir, RelativeRuntimeD
 
 std::ostream& operator<<(std::ostream& out, Scope scope) {
     switch (scope) {
-        case Scope::RuntimeDir: return out << "RuntimeDir";
-        case Scope::NoRuntimeDir: return out << "NoRuntimeDir";
-        case Scope::MissingRuntimeDir: return out << "MissingRuntimeDir";
-        case Scope::RelativeRuntimeDir: return out << "RelativeRuntimeDir";
+        case Scope::RuntimeDir:
+            return out << "RuntimeDir";
+        case Scope::NoRuntimeDir:
+            return out << "NoRuntimeDir";
+        case Scope::MissingRuntimeDir:
+            return out << "MissingRuntimeDir";
+        case Scope::RelativeRuntimeDir:
+            return out << "RelativeRuntimeDir";
     }
     return out;
 }
 
 class SingleInstanceGuard : public ::testing::TestWithParam<Scope> {
-protected:
+  protected:
     void SetUp() override {
         char pattern[] = "/tmp/velmorant-guard-XXXXXX";
         ASSERT_NE(mkdtemp(pattern), nullptr);
@@ -196,9 +201,14 @@ protected:
             case Scope::RuntimeDir:
                 runtimeDir_ = tempDir_;
                 return;
-            case Scope::NoRuntimeDir: break;
-            case Scope::MissingRuntimeDir: runtimeDir_ = tempDir_ + "/missing"; break;
-            case Scope::RelativeRuntimeDir: runtimeDir_ = "relative/dir"; break;
+            case Scope::NoRuntimeDir:
+                break;
+            case Scope::MissingRuntimeDir:
+                runtimeDir_ = tempDir_ + "/missing";
+                break;
+            case Scope::RelativeRuntimeDir:
+                runtimeDir_ = "relative/dir";
+                break;
         }
         // These fall back to the abstract socket: keep it to a namespace of our own.
         if (unshare(CLONE_NEWNET) != 0 && unshare(CLONE_NEWUSER | CLONE_NEWNET) != 0) {
