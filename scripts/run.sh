@@ -1,7 +1,79 @@
 #!/usr/bin/env bash
-# Installs what is missing and builds the screensaver.
+# Installs what is missing, builds, and runs the screensaver.
+#
+# With a display ($DISPLAY set) it runs full screen; any key or mouse button ends it.
+# Without one it runs on a virtual X display (Xvfb, software OpenGL) for about five
+# seconds, saves a screenshot to build/velmorant-screenshot.png, ends the run with a key
+# press and says where the picture is.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
 bash scripts/build.sh build
-echo "Built. The screensaver does not draw yet: the window and the ocean come next."
+exe=build/app/velmorant
+
+if [ -n "${DISPLAY:-}" ]; then
+  echo "Running the screensaver full screen; press any key or click to end it."
+  exec "$exe"
+fi
+
+shot=build/velmorant-screenshot.png
+log=build/velmorant-run.log
+work=$(mktemp -d)
+xvfb_pid=""
+saver_pid=""
+cleanup() {
+  [ -n "$saver_pid" ] && kill "$saver_pid" 2>/dev/null || true
+  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+echo "No display: running the screensaver on a virtual display for about 5 seconds."
+# -displayfd: the server picks a free display and writes its number to fd 3.
+Xvfb -displayfd 3 -screen 0 1280x720x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
+xvfb_pid=$!
+for _ in $(seq 100); do
+  [ -s "$work/display" ] && break
+  sleep 0.1
+done
+if [ ! -s "$work/display" ]; then
+  echo "Xvfb did not start; nothing was shown." >&2
+  exit 1
+fi
+export DISPLAY=":$(tr -d '[:space:]' <"$work/display")"
+export LIBGL_ALWAYS_SOFTWARE=1
+
+# "/s": a full-screen run that no other instance can hold back.
+"$exe" /s >"$log" 2>&1 &
+saver_pid=$!
+for _ in $(seq 200); do
+  xdotool search --name '^Velmorant$' >/dev/null 2>&1 && break
+  kill -0 "$saver_pid" 2>/dev/null || break
+  sleep 0.1
+done
+sleep 5
+if ! kill -0 "$saver_pid" 2>/dev/null; then
+  wait "$saver_pid" || true
+  echo "The screensaver ended by itself before the screenshot; its output:" >&2
+  cat "$log" >&2
+  saver_pid=""
+  exit 1
+fi
+rm -f "$shot"
+import -window root "$shot"
+xdotool key space
+code=""
+for _ in $(seq 50); do
+  if ! kill -0 "$saver_pid" 2>/dev/null; then
+    wait "$saver_pid" && code=0 || code=$?
+    saver_pid=""
+    break
+  fi
+  sleep 0.1
+done
+if [ -z "$code" ]; then
+  echo "The screensaver did not end on a key press; stopping it." >&2
+  exit 1
+fi
+echo "The screensaver ran and ended on a key press with exit code $code."
+echo "Screenshot of the running screensaver: $PWD/$shot"
