@@ -265,6 +265,39 @@ def case_fullscreen_draws_ocean():
             s.end_with_key(proc)
 
 
+def icon_rows_from_table():
+    """The icon table of app/window_icon_data.cpp (column by column) as row-order ARGB."""
+    path = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "app",
+                        "window_icon_data.cpp")
+    with open(path) as f:
+        body = f.read().split("{", 1)[1].split("}", 1)[0]
+    data = [int(v) for v in body.replace(",", " ").split()]
+    check(len(data) == 64 * 64 * 4, "icon table has %d bytes" % len(data))
+    argb = []
+    for y in range(64):
+        for x in range(64):
+            r, g, b, a = data[(x * 64 + y) * 4:(x * 64 + y) * 4 + 4]
+            argb.append(a << 24 | r << 16 | g << 8 | b)
+    return argb
+
+
+def case_window_icon_and_title():
+    """The window is titled "Velmorant" and carries the 64 x 64 icon in row order."""
+    with Session() as s:
+        proc = s.started()
+        (window,) = s.windows()
+        code, out = s.x("xprop", "-id", window, "-notype", "32c", "_NET_WM_ICON")
+        check(code == 0 and "=" in out, "no icon property: %r" % out[:200])
+        values = [int(v) for v in out.split("=", 1)[1].replace(",", " ").split()]
+        check(values[:2] == [64, 64], "icon size %s" % values[:2])
+        expected = icon_rows_from_table()
+        check(len(values) == 2 + len(expected), "icon has %d values" % (len(values) - 2))
+        wrong = [i for i, (a, b) in enumerate(zip(values[2:], expected)) if a != b]
+        check(not wrong, "%d icon pixels differ, first at row %d column %d"
+              % (len(wrong), wrong[0] // 64, wrong[0] % 64) if wrong else "")
+        s.end_with_key(proc)
+
+
 def case_input_ends_run():
     """Every key event and every mouse-button event ends the run at once with code 0."""
     # (what, xdotool before launch or None, xdotool after the window is up, cleanup).
