@@ -14,6 +14,8 @@ import os
 import select
 import shutil
 import signal
+import socket
+import struct
 import subprocess
 import sys
 import tempfile
@@ -201,6 +203,43 @@ class Session:
         return self.expect_exit_within(proc, EXIT_LIMIT + 5, "ending with a key press")
 
 
+def request_close(display, window):
+    """Asks `window` to close the way a window manager does: a WM_DELETE_WINDOW client
+    message, spoken in raw X11 protocol (no client tool in the dependencies sends one)."""
+    number = display.lstrip(":").split(".")[0]
+    conn = socket.socket(socket.AF_UNIX, socket.SOCK_STREAM)
+    conn.settimeout(10)
+    conn.connect("/tmp/.X11-unix/X" + number)
+    try:
+        def receive(n):
+            data = b""
+            while len(data) < n:
+                chunk = conn.recv(n - len(data))
+                check(chunk, "X server closed the connection")
+                data += chunk
+            return data
+        conn.sendall(struct.pack("<BxHHHHxx", 0x6C, 11, 0, 0, 0))  # little-endian, no auth
+        head = receive(8)
+        check(head[0] == 1, "X server refused the connection")
+        receive(struct.unpack("<H", head[6:8])[0] * 4)
+
+        def intern(name):
+            raw = name.encode()
+            padded = raw + b"\0" * (-len(raw) % 4)
+            conn.sendall(struct.pack("<BBHHxx", 16, 0, 2 + len(padded) // 4, len(raw)) + padded)
+            reply = receive(32)
+            check(reply[0] == 1, "InternAtom %s failed" % name)
+            return struct.unpack("<I", reply[8:12])[0]
+
+        protocols, delete = intern("WM_PROTOCOLS"), intern("WM_DELETE_WINDOW")
+        target = int(window)
+        event = struct.pack("<BBHII5I", 33, 32, 0, target, protocols, delete, 0, 0, 0, 0)
+        conn.sendall(struct.pack("<BBHII", 25, 0, 11, target, 0) + event)
+        intern("WM_PROTOCOLS")  # a round trip: the event has been handled by the server
+    finally:
+        conn.close()
+
+
 def read_ppm(path):
     with open(path, "rb") as f:
         data = f.read()
@@ -331,6 +370,18 @@ def case_input_ends_run():
             if cleanup:
                 s.xdotool(*cleanup)
     print("exit after event: " + ", ".join(times))
+
+
+def case_close_request_ends_loop():
+    """A close request sets the window's close flag: the loop ends and the process
+    returns 0 from its entry point."""
+    for args in ((), ("/s",)):
+        with Session() as s:
+            proc = s.started(*args)
+            (window,) = s.windows()
+            request_close(s.env["DISPLAY"], window)
+            s.expect_exit_within(proc, EXIT_LIMIT, "close request %r" % (args,))
+            check(s.output(proc)[1] == "", "unexpected stderr %r" % s.output(proc)[1])
 
 
 def case_motion_and_wheel_keep_running():
