@@ -320,6 +320,26 @@ def icon_rows_from_table():
     return argb
 
 
+def case_resized_window_redraws_at_new_size():
+    """A new window size reaches the drawing: the horizon haze moves to the middle of the
+    resized window, and the sky still starts at its top."""
+    with Session() as s:
+        proc = s.started()
+        (window,) = s.windows()
+        s.xdotool("windowsize", window, "320", "180")
+        time.sleep(1.5)
+        check(s.geometry(window)[2:4] == (320, 180), "window not resized: %s"
+              % (s.geometry(window),))
+        shot = s.screenshot()
+        sky = (0.338 * 255, 0.581 * 255, 0.841 * 255)
+        top = pixel(shot, 160, 0)
+        check(all(abs(a - b) <= 8 for a, b in zip(top, sky)), "top-centre pixel %s" % (top,))
+        middle = max((pixel(shot, x, y) for y in range(72, 108) for x in range(0, 320, 4)), key=sum)
+        check(min(middle) >= 200, "brightest pixel of the resized middle rows %s" % (middle,))
+        s.xdotool("mousemove", "100", "100")  # keys go to the window under the pointer
+        s.end_with_key(proc)
+
+
 def case_window_icon_and_title():
     """The window is titled "Velmorant" and carries the 64 x 64 icon in row order."""
     with Session() as s:
