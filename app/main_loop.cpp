@@ -32,7 +32,8 @@ void runMainLoop() {
         if (glfwWindowShouldClose(window) == 1) {
             running = false;
         }
-        if (options->mode == LaunchMode::Preview && !platform::isHostWindowEnabled(options->hostWindow)) {
+        if (options->mode == LaunchMode::Preview &&
+            !platform::isHostWindowEnabled(options->hostWindow)) {
             return;  // the host disabled or destroyed its preview window
         }
     }

@@ -95,8 +95,8 @@ void ScreensaverApp::chooseWindowSize() {
     WindowSizeInputs inputs{};
     inputs.mode = options->mode;
     if (options->mode == LaunchMode::Preview) {
-        inputs.hostSizeKnown =
-            platform::hostWindowClientSize(options->hostWindow, &inputs.hostWidth, &inputs.hostHeight);
+        inputs.hostSizeKnown = platform::hostWindowClientSize(
+            options->hostWindow, &inputs.hostWidth, &inputs.hostHeight);
     } else {
         inputs.versionNumber = platform::windowsVersionNumber();
         if (inputs.versionNumber >= 60) {

@@ -1,9 +1,9 @@
 // Message boxes on Linux: one line "<caption>: <text>" on standard error.
 // There is no desktop dialog to wait for, so the line is flushed before
 // returning: the process may end right after (several boxes are fatal).
-#include "platform/platform.h"
-
 #include <cstdio>
+
+#include "platform/platform.h"
 
 namespace platform {
 

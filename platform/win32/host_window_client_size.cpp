@@ -1,7 +1,7 @@
 // The preview host's client size from GetClientRect.
-#include "platform/platform.h"
-
 #include <windows.h>
+
+#include "platform/platform.h"
 
 namespace platform {
 

@@ -1,8 +1,8 @@
 // Whether the preview host's window is still enabled: IsWindowEnabled, which
 // also gives zero for a window that no longer exists.
-#include "platform/platform.h"
-
 #include <windows.h>
+
+#include "platform/platform.h"
 
 namespace platform {
 

@@ -1,8 +1,8 @@
 // Message boxes on Windows: an owner-less MessageBoxA with an information or
 // warning icon; returns when the user dismisses it.
-#include "platform/platform.h"
-
 #include <windows.h>
+
+#include "platform/platform.h"
 
 namespace platform {
 

@@ -1,7 +1,7 @@
 // The Windows version as major * 10 + minor, from GetVersion.
-#include "platform/platform.h"
-
 #include <windows.h>
+
+#include "platform/platform.h"
 
 namespace platform {
 

@@ -1,10 +1,11 @@
 // The window-size rule and the icon's column-to-row transposition.
+#include "app/screensaver_app.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <vector>
 
-#include "app/screensaver_app.h"
 #include "app/window_icon.h"
 
 namespace {
@@ -19,21 +20,37 @@ struct SizeCase {
 TEST(ChooseWindowSize, FollowsModeVersionAndWhatCouldBeRead) {
     const SizeCase cases[] = {
         {"full screen on 6.0 takes the monitor mode",
-         {LaunchMode::FullScreen, false, 0, 0, 60, 1920, 1080}, 1920, 1080},
+         {LaunchMode::FullScreen, false, 0, 0, 60, 1920, 1080},
+         1920,
+         1080},
         {"unspecified on 6.1 takes the monitor mode",
-         {LaunchMode::Unspecified, false, 0, 0, 61, 1280, 1024}, 1280, 1024},
+         {LaunchMode::Unspecified, false, 0, 0, 61, 1280, 1024},
+         1280,
+         1024},
         {"5.1 runs at 800 x 600 whatever the mode",
-         {LaunchMode::FullScreen, false, 0, 0, 51, 1920, 1080}, 800, 600},
+         {LaunchMode::FullScreen, false, 0, 0, 51, 1920, 1080},
+         800,
+         600},
         {"no monitor mode (GLFW not running) falls back",
-         {LaunchMode::FullScreen, false, 0, 0, 100, 0, 0}, 800, 600},
+         {LaunchMode::FullScreen, false, 0, 0, 100, 0, 0},
+         800,
+         600},
         {"half a monitor mode falls back",
-         {LaunchMode::Unspecified, false, 0, 0, 100, 1920, 0}, 800, 600},
+         {LaunchMode::Unspecified, false, 0, 0, 100, 1920, 0},
+         800,
+         600},
         {"preview takes the host's client size, version aside",
-         {LaunchMode::Preview, true, 152, 112, 51, 1920, 1080}, 152, 112},
+         {LaunchMode::Preview, true, 152, 112, 51, 1920, 1080},
+         152,
+         112},
         {"preview keeps a 0 x 0 host size",
-         {LaunchMode::Preview, true, 0, 0, 100, 1920, 1080}, 0, 0},
+         {LaunchMode::Preview, true, 0, 0, 100, 1920, 1080},
+         0,
+         0},
         {"unreadable host window falls back",
-         {LaunchMode::Preview, false, 0, 0, 100, 1920, 1080}, 800, 600},
+         {LaunchMode::Preview, false, 0, 0, 100, 1920, 1080},
+         800,
+         600},
     };
     for (const SizeCase& c : cases) {
         ScreenMetrics metrics;
@@ -41,7 +58,8 @@ TEST(ChooseWindowSize, FollowsModeVersionAndWhatCouldBeRead) {
         EXPECT_EQ(metrics.width, c.width) << c.name;
         EXPECT_EQ(metrics.height, c.height) << c.name;
         if (c.height != 0) {
-            EXPECT_FLOAT_EQ(metrics.aspect, static_cast<float>(c.width) / static_cast<float>(c.height))
+            EXPECT_FLOAT_EQ(metrics.aspect,
+                            static_cast<float>(c.width) / static_cast<float>(c.height))
                 << c.name;
         } else {
             EXPECT_TRUE(std::isnan(metrics.aspect)) << c.name;
