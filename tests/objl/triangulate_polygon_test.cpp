@@ -72,6 +72,9 @@ TEST(TriangulatePolygon, IndexOrders) {
          {{0, 0}, {1, 0}, {1, 1}, {0, 1}, {0, 0}},
          {0, 0, 1, 4, 4, 0, 1, 2, 4, 0, 2, 3, 4}},
         {"five on one line: no ear at all", {{0, 0}, {1, 0}, {2, 0}, {3, 0}, {4, 0}}, {}},
+        // Self-intersecting: after one ear no remaining corner passes; scanning again would
+        // find none forever, so the triangles so far are the result.
+        {"six, no ear after the first", {{1, 0}, {0, 4}, {2, 0}, {0, 0}, {1, 4}, {3, 0}}, {0, 1, 2}},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(triangulate(face(c.corners)), c.indices) << c.name;
