@@ -33,6 +33,6 @@ struct InterleavedMesh {
     std::int32_t vertexBytes() const { return vertexCount * stride * 4; }
     std::int32_t indexBytes() const { return indexCount * 4; }
 
-private:
+  private:
     void pack();
 };

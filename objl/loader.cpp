@@ -327,7 +327,9 @@ Loader::ParseResult Loader::parseMaterials(const std::string& mtlText) {
             if (!parseFloats(fields, 3, values, &badNumber)) {
                 return fail();
             }
-            Vector3& colour = first == "Ka" ? material.Ka : first == "Kd" ? material.Kd : material.Ks;
+            Vector3& colour = first == "Ka"   ? material.Ka
+                              : first == "Kd" ? material.Kd
+                                              : material.Ks;
             colour = Vector3(values[0], values[1], values[2]);
         } else if (first == "Ns" || first == "Ni" || first == "d") {
             float value = 0.0f;

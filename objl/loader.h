@@ -72,7 +72,7 @@ struct Loader {
     ResourceReader ReadResource = nullptr;  // no reader: every resource is missing
     std::ostream* Progress = &std::cout;    // where progress text goes; null for nowhere
 
-private:
+  private:
     enum class ParseResult { Done, OutOfMemory, BadNumber };
     ParseResult parseModel(const std::string& objText, unsigned short mtlResourceId,
                            const std::string* mtlText);

@@ -64,8 +64,7 @@ void TriangulatePolygon(const std::vector<Vertex>& vertices, std::vector<std::ui
             break;
         }
 
-        const double angle =
-            static_cast<double>(AngleBetween(p - c, n - c)) * kDegreesPerRadian;
+        const double angle = static_cast<double>(AngleBetween(p - c, n - c)) * kDegreesPerRadian;
         if (angle <= 0.0 || angle >= 180.0) {  // a NaN angle passes
             ++i;
             continue;

@@ -16,8 +16,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     objl::Loader loader;
     loader.Progress = nullptr;
     const bool loaded = loader.LoadModelFromText(obj, mtl);
-    if (loaded != !(loader.Meshes.empty() && loader.AllVertices.empty() &&
-                    loader.AllIndices.empty())) {
+    if (loaded !=
+        !(loader.Meshes.empty() && loader.AllVertices.empty() && loader.AllIndices.empty())) {
         std::abort();
     }
     for (const objl::Mesh& mesh : loader.Meshes) {

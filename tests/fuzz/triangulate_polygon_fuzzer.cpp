@@ -29,9 +29,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     } else {
         for (std::size_t offset = 0; offset + 2 <= size; offset += 2) {
             objl::Vertex vertex;
-            vertex.Position = objl::Vector3(static_cast<float>(static_cast<std::int8_t>(data[offset])) / 4.0f,
-                                            static_cast<float>(static_cast<std::int8_t>(data[offset + 1])) / 4.0f,
-                                            0.0f);
+            vertex.Position = objl::Vector3(
+                static_cast<float>(static_cast<std::int8_t>(data[offset])) / 4.0f,
+                static_cast<float>(static_cast<std::int8_t>(data[offset + 1])) / 4.0f, 0.0f);
             face.push_back(vertex);
         }
     }

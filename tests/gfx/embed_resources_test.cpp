@@ -26,7 +26,7 @@ TEST(EmbedResources, CarriesEachEntryByteForByte) {
         {"TEXTFILE", 200, "text_with_mark.txt"},  // id from the included header
         {"TEXTFILE", 7, "binary.bin"},            // id defined in the script
         {"TEXTFILE", 301, "empty.txt"},
-        {"CUSTOM", 301, "text_with_mark.txt"},    // type name from a define, hex id
+        {"CUSTOM", 301, "text_with_mark.txt"},  // type name from a define, hex id
     };
     for (const Case& c : cases) {
         const std::string expected = readFixture(c.file);

@@ -43,10 +43,10 @@ TEST(MeshPreparation, RectangleModelFromTheEmbeddedResources) {
     testing::internal::GetCapturedStdout();
 
     EXPECT_EQ(rectangle.stride, 24);
-    EXPECT_EQ((std::array<std::int32_t, 8>{
-                  rectangle.positionOffset, rectangle.texCoordOffset, rectangle.normalOffset,
-                  rectangle.tangentOffset, rectangle.bitangentOffset, rectangle.ambientOffset,
-                  rectangle.diffuseOffset, rectangle.specularOffset}),
+    EXPECT_EQ((std::array<std::int32_t, 8>{rectangle.positionOffset, rectangle.texCoordOffset,
+                                           rectangle.normalOffset, rectangle.tangentOffset,
+                                           rectangle.bitangentOffset, rectangle.ambientOffset,
+                                           rectangle.diffuseOffset, rectangle.specularOffset}),
               (std::array<std::int32_t, 8>{0, 3, 5, 8, 11, 14, 17, 20}));
     ASSERT_EQ(rectangle.vertexCount, 6);
     ASSERT_EQ(rectangle.indexCount, 6);
@@ -114,9 +114,9 @@ TEST(MeshPreparation, SeveralMeshesFollowEachOtherWithRaisedIndices) {
 TEST(MeshPreparation, ASharedVertexKeepsTheFrameOfItsLastTriangle) {
     // Triangle 0 maps u along +x; triangle 1 maps u along +y. Vertices 0 and 2 are shared.
     objl::Loader loader;
-    loader.Meshes.push_back(mesh({vertex(0, 0, 0, 0), vertex(1, 0, 1, 0), vertex(1, 1, 1, 1),
-                                  vertex(0, 1, 1, 0)},
-                                 {0, 1, 2, 0, 2, 3}, objl::Vector3(1, 1, 1)));
+    loader.Meshes.push_back(
+        mesh({vertex(0, 0, 0, 0), vertex(1, 0, 1, 0), vertex(1, 1, 1, 1), vertex(0, 1, 1, 0)},
+             {0, 1, 2, 0, 2, 3}, objl::Vector3(1, 1, 1)));
     const MeshArrays arrays(loader, 1.0f);
     EXPECT_EQ(at3(arrays.tangents, 3 * 1), (Triple{1, 0, 0}));
     EXPECT_EQ(at3(arrays.bitangents, 3 * 1), (Triple{0, 1, 0}));
@@ -134,7 +134,7 @@ TEST(MeshPreparation, DegenerateInputGivesNonFiniteValuesAndGoesOn) {
     loader.Meshes.push_back(
         mesh({flat, vertex(1, 0, 0, 0), vertex(0, 1, 0, 0)}, {0, 1, 2}, objl::Vector3()));
     const MeshArrays arrays(loader, 1.0f);
-    EXPECT_TRUE(std::isnan(arrays.normals[0]));           // zero normal
+    EXPECT_TRUE(std::isnan(arrays.normals[0]));  // zero normal
     EXPECT_FALSE(std::isfinite(arrays.tangents[0]) && std::isfinite(arrays.tangents[1]));
 }
 

@@ -153,19 +153,23 @@ TEST(Loader, MeshBoundariesAndNames) {
     const std::string v = "v 0 0 0\nv 1 0 0\nv 0 1 0\n";
     const Case cases[] = {
         {"no mesh-start line", v + tri, {""}},
-        {"faces before the first o join it", v + tri + "o First\n" + tri + "o Second\n" + tri,
+        {"faces before the first o join it",
+         v + tri + "o First\n" + tri + "o Second\n" + tri,
          {"First", "Second"}},
         {"o without a name", v + "o\n" + tri, {""}},
         {"g names too", v + "g Group1\n" + tri, {"Group1"}},
         {"'group A' first is unnamed", v + "group A\n" + tri, {"unnamed"}},
         {"'group A' closing geometry names the next mesh A",
-         v + "o One\n" + tri + "group A\n" + tri, {"One", "A"}},
+         v + "o One\n" + tri + "group A\n" + tri,
+         {"One", "A"}},
         {"mesh start without geometry only renames", v + "o One\no Two\n" + tri, {"Two"}},
         {"usemtl before any face closes nothing", v + "o One\nusemtl m\n" + tri, {"One"}},
-        {"usemtl after faces closes with _2", v + "o One\n" + tri + "usemtl a\n" + tri +
-             "usemtl b\n" + tri, {"One_2", "One_2", "One"}},
+        {"usemtl after faces closes with _2",
+         v + "o One\n" + tri + "usemtl a\n" + tri + "usemtl b\n" + tri,
+         {"One_2", "One_2", "One"}},
         {"carriage returns take the next character along",
-         "v 0 0 0\r\nv 1 0 0\r\nv 0 1 0\r\no Pl\rXane\r\n" + tri, {"Plane"}},
+         "v 0 0 0\r\nv 1 0 0\r\nv 0 1 0\r\no Pl\rXane\r\n" + tri,
+         {"Plane"}},
     };
     for (const Case& c : cases) {
         TextLoader text;
@@ -190,8 +194,9 @@ TEST(Loader, TwoCornerFaceAddsVerticesButNoMesh) {
 TEST(Loader, MaterialsAttachByPositionOfTheirUsemtlLine) {
     const std::string mtl =
         "newmtl red\r\nKd 1 0 0\r\nNs 10\r\n\r\nnewmtl blue\r\nKd 0 0 1\r\nmap_Kd sea.png\r\n";
-    const std::string obj = "mtllib any_name.mtl\nv 0 0 0\nv 1 0 0\nv 0 1 0\n"
-                            "o A\nusemtl blue\nf 1 2 3\no B\nusemtl red\nf 1 2 3\n";
+    const std::string obj =
+        "mtllib any_name.mtl\nv 0 0 0\nv 1 0 0\nv 0 1 0\n"
+        "o A\nusemtl blue\nf 1 2 3\no B\nusemtl red\nf 1 2 3\n";
     TextLoader text;
     ASSERT_TRUE(text.load(obj, mtl));
     ASSERT_EQ(text.loader.Meshes.size(), 2u);
@@ -202,9 +207,10 @@ TEST(Loader, MaterialsAttachByPositionOfTheirUsemtlLine) {
 
     // More names than meshes: the extra names are dropped, an unknown name leaves the default.
     TextLoader extra;
-    ASSERT_TRUE(extra.load("mtllib x\nv 0 0 0\nv 1 0 0\nv 0 1 0\nusemtl nothing\nf 1 2 3\n"
-                           "usemtl red\nusemtl blue\n",
-                           mtl));
+    ASSERT_TRUE(
+        extra.load("mtllib x\nv 0 0 0\nv 1 0 0\nv 0 1 0\nusemtl nothing\nf 1 2 3\n"
+                   "usemtl red\nusemtl blue\n",
+                   mtl));
     ASSERT_EQ(extra.loader.Meshes.size(), 1u);
     EXPECT_EQ(extra.loader.Meshes[0].AppliedMaterial.Name, "");
 
@@ -231,8 +237,11 @@ TEST(Loader, MaterialLibraryLines) {
         {"two values leave Ka", "newmtl mat1\r\nKa 1 1\r\n", {"mat1"}, {}, 0},
         {"four values leave Ka", "newmtl mat1\r\nKa 1 1 1 1\r\n", {"mat1"}, {}, 0},
         {"a blank before CR is a fourth value", "newmtl mat1\r\nKa 1 1 1 \r\n", {"mat1"}, {}, 0},
-        {"Tr, Tf and comments are ignored", "# c\nnewmtl mat1\nTr 0\nTf 1 1 1\nKa 0.5 0 1\n",
-         {"mat1"}, {0.5f, 0, 1}, 0},
+        {"Tr, Tf and comments are ignored",
+         "# c\nnewmtl mat1\nTr 0\nTf 1 1 1\nKa 0.5 0 1\n",
+         {"mat1"},
+         {0.5f, 0, 1},
+         0},
     };
     for (const Case& c : cases) {
         Loader loader;
@@ -250,12 +259,12 @@ TEST(Loader, MaterialLibraryLines) {
 TEST(Loader, NumbersThatDoNotConvertFailTheLoad) {
     const std::string v = "v 0 0 0\nv 1 0 0\nv 0 1 0\no A\nf 1 2 3\n";
     const char* const badObj[] = {
-        "v 1  2 3\n",          // an empty field between two spaces
-        "vt x 1\n",            //
-        "vn 0 0 1e99\n",       // out of float range
-        "f /1 2 3\n",          // a corner that starts with "/"
-        "f 1// 2 3\n",         // v/vt with an empty texture index
-        "f 99999999999 2 3\n", // out of integer range
+        "v 1  2 3\n",           // an empty field between two spaces
+        "vt x 1\n",             //
+        "vn 0 0 1e99\n",        // out of float range
+        "f /1 2 3\n",           // a corner that starts with "/"
+        "f 1// 2 3\n",          // v/vt with an empty texture index
+        "f 99999999999 2 3\n",  // out of integer range
     };
     for (const char* bad : badObj) {
         TextLoader text;

@@ -37,9 +37,14 @@ TEST(TextHelpers, SplitKeepsInnerEmptyFieldsAndDropsALastEmptyOne) {
         std::vector<std::string> fields;
     };
     const Case cases[] = {
-        {"1//3", {"1", "", "3"}}, {"/1", {"", "1"}}, {"1/", {"1"}},
-        {"1//", {"1", ""}},       {"7", {"7"}},      {"", {}},
-        {"/", {""}},              {"1/2/3/4", {"1", "2", "3", "4"}},
+        {"1//3", {"1", "", "3"}},
+        {"/1", {"", "1"}},
+        {"1/", {"1"}},
+        {"1//", {"1", ""}},
+        {"7", {"7"}},
+        {"", {}},
+        {"/", {""}},
+        {"1/2/3/4", {"1", "2", "3", "4"}},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(Split(c.text, '/'), c.fields) << c.text;
@@ -62,9 +67,15 @@ TEST(TextHelpers, NumberConversionsUseTheNumericPrefixAndReportFailures) {
         float value;
     };
     const FloatCase floats[] = {
-        {"0.7765", true, 0.7765f}, {"  -1.5e2xyz", true, -150.0f}, {"32\r", true, 32.0f},
-        {"-0.0000", true, -0.0f},  {"", false, 0},                 {"abc", false, 0},
-        {"/1", false, 0},          {"1e39", false, 0},             {"1e400", false, 0},
+        {"0.7765", true, 0.7765f},
+        {"  -1.5e2xyz", true, -150.0f},
+        {"32\r", true, 32.0f},
+        {"-0.0000", true, -0.0f},
+        {"", false, 0},
+        {"abc", false, 0},
+        {"/1", false, 0},
+        {"1e39", false, 0},
+        {"1e400", false, 0},
     };
     for (const FloatCase& c : floats) {
         float value = 42.0f;
@@ -83,9 +94,15 @@ TEST(TextHelpers, NumberConversionsUseTheNumericPrefixAndReportFailures) {
         std::int32_t value;
     };
     const IntCase ints[] = {
-        {"2", true, 2},         {" -3", true, -3},   {"12abc", true, 12},
-        {"2\r", true, 2},       {"", false, 0},      {"x1", false, 0},
-        {"2147483648", false, 0}, {"-2147483649", false, 0}, {"2147483647", true, 2147483647},
+        {"2", true, 2},
+        {" -3", true, -3},
+        {"12abc", true, 12},
+        {"2\r", true, 2},
+        {"", false, 0},
+        {"x1", false, 0},
+        {"2147483648", false, 0},
+        {"-2147483649", false, 0},
+        {"2147483647", true, 2147483647},
     };
     for (const IntCase& c : ints) {
         std::int32_t value = 42;
@@ -104,11 +121,11 @@ TEST(TextHelpers, ElementAtCountsFromOneOrFromTheEnd) {
         int value;
     };
     const Case cases[] = {
-        {"1", ElementResult::Found, 10},       {"3", ElementResult::Found, 30},
-        {"-1", ElementResult::Found, 30},      {"-3", ElementResult::Found, 10},
-        {"0", ElementResult::OutOfRange, 0},   {"4", ElementResult::OutOfRange, 0},
-        {"-4", ElementResult::OutOfRange, 0},  {"-2147483648", ElementResult::OutOfRange, 0},
-        {"", ElementResult::BadNumber, 0},     {"9999999999", ElementResult::BadNumber, 0},
+        {"1", ElementResult::Found, 10},      {"3", ElementResult::Found, 30},
+        {"-1", ElementResult::Found, 30},     {"-3", ElementResult::Found, 10},
+        {"0", ElementResult::OutOfRange, 0},  {"4", ElementResult::OutOfRange, 0},
+        {"-4", ElementResult::OutOfRange, 0}, {"-2147483648", ElementResult::OutOfRange, 0},
+        {"", ElementResult::BadNumber, 0},    {"9999999999", ElementResult::BadNumber, 0},
     };
     for (const Case& c : cases) {
         int value = -1;

@@ -3,8 +3,8 @@
 
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <array>
+#include <cmath>
 #include <limits>
 
 using objl::Vertex;
@@ -25,7 +25,8 @@ std::vector<std::array<float, 2>> regularPolygon(int corners) {
     std::vector<std::array<float, 2>> points;
     for (int k = 0; k < corners; ++k) {
         const double angle = 2.0 * 3.14159265358979 * k / corners;
-        points.push_back({static_cast<float>(std::cos(angle)), static_cast<float>(std::sin(angle))});
+        points.push_back(
+            {static_cast<float>(std::cos(angle)), static_cast<float>(std::sin(angle))});
     }
     return points;
 }
@@ -74,7 +75,9 @@ TEST(TriangulatePolygon, IndexOrders) {
         {"five on one line: no ear at all", {{0, 0}, {1, 0}, {2, 0}, {3, 0}, {4, 0}}, {}},
         // Self-intersecting: after one ear no remaining corner passes; scanning again would
         // find none forever, so the triangles so far are the result.
-        {"six, no ear after the first", {{1, 0}, {0, 4}, {2, 0}, {0, 0}, {1, 4}, {3, 0}}, {0, 1, 2}},
+        {"six, no ear after the first",
+         {{1, 0}, {0, 4}, {2, 0}, {0, 0}, {1, 4}, {3, 0}},
+         {0, 1, 2}},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(triangulate(face(c.corners)), c.indices) << c.name;
@@ -91,8 +94,8 @@ TEST(TriangulatePolygon, EndsOnCornersThatNeverCompareEqual) {
     // NaN positions: every angle is NaN, nothing matches when indices are emitted, and no
     // corner equals itself when it is to be removed; the clipping must still run out.
     const float nan = std::numeric_limits<float>::quiet_NaN();
-    EXPECT_TRUE(triangulate(face({{nan, 0}, {1, nan}, {nan, nan}, {2, nan}, {nan, 3}, {4, nan}}))
-                    .empty());
+    EXPECT_TRUE(
+        triangulate(face({{nan, 0}, {1, nan}, {nan, nan}, {2, nan}, {nan, 3}, {4, nan}})).empty());
 }
 
 TEST(TriangulatePolygon, ManyCornersStayFast) {
