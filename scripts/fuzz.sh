@@ -9,10 +9,15 @@ seconds=${1:-30}
 dir=build-fuzz
 targets=(objl_loader_fuzzer triangulate_polygon_fuzzer)
 
-cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-  -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
-  -DVELMORANT_TESTS=OFF -DVELMORANT_FUZZ=ON -DVELMORANT_WERROR=ON >/dev/null
-cmake --build "$dir" --target "${targets[@]}" >/dev/null
+mkdir -p "$dir"
+if ! { cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+         -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
+         -DVELMORANT_TESTS=OFF -DVELMORANT_FUZZ=ON -DVELMORANT_WERROR=ON &&
+       cmake --build "$dir" --target "${targets[@]}"; } >"$dir/fuzz-build.log" 2>&1; then
+  tail -n 40 "$dir/fuzz-build.log" >&2
+  echo "fuzz: build FAILED (see $dir/fuzz-build.log)"
+  exit 1
+fi
 
 status=0
 report=()
