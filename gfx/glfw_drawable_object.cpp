@@ -15,9 +15,8 @@ void uploadMatrix(GLFWProgram* program, const char* name, const Matrix4& matrix)
 
 }  // namespace
 
-GLFWDrawableObject::GLFWDrawableObject(SceneClock* clock, Camera* camera,
-                                       ProgramRegistry* registry, const char* programName,
-                                       unsigned short objResourceId,
+GLFWDrawableObject::GLFWDrawableObject(SceneClock* clock, Camera* camera, ProgramRegistry* registry,
+                                       const char* programName, unsigned short objResourceId,
                                        unsigned short mtlResourceId, float scale)
     : clock(clock), registry(registry), camera(camera), programName(programName) {
     mesh = std::make_unique<InterleavedMesh>(objResourceId, mtlResourceId, scale);

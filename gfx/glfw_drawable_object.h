@@ -14,13 +14,13 @@ struct ProgramRegistry;
 struct SceneClock;
 
 struct GLFWDrawableObject {
-    SceneClock* clock;           // not owned
-    ProgramRegistry* registry;   // not owned
+    SceneClock* clock;          // not owned
+    ProgramRegistry* registry;  // not owned
     std::unique_ptr<InterleavedMesh> mesh;
     std::unique_ptr<MeshBufferSet> buffers;
-    Camera* camera;              // not owned
-    const char* programName;     // not copied; must outlive the drawable
-    Matrix4 model;               // unset until setModelMatrix
+    Camera* camera;           // not owned
+    const char* programName;  // not copied; must outlive the drawable
+    Matrix4 model;            // unset until setModelMatrix
 
     // Prepares the model (a model that does not load ends the process) and generates the
     // buffer names; nothing reaches GL's buffers before init.
@@ -41,7 +41,7 @@ struct GLFWDrawableObject {
     virtual void setUniforms() = 0;
     virtual void beginDraw() = 0;
 
-protected:
+  protected:
     // Owners hold the concrete subclass; nothing deletes through this base.
     ~GLFWDrawableObject() = default;
 };

@@ -52,10 +52,10 @@ GLFWProgram::GLFWProgram(unsigned short vertexResourceId, unsigned short fragmen
     program = glapi::glCreateProgram();
     // The vertex shader is checked before the fragment shader exists, so a broken vertex text
     // ends the process without touching the fragment text.
-    vertexShader = compileShader(GL_VERTEX_SHADER, vertexSource.get(),
-                                 messages::kVertexShaderFailed);
-    fragmentShader = compileShader(GL_FRAGMENT_SHADER, fragmentSource.get(),
-                                   messages::kFragmentShaderFailed);
+    vertexShader =
+        compileShader(GL_VERTEX_SHADER, vertexSource.get(), messages::kVertexShaderFailed);
+    fragmentShader =
+        compileShader(GL_FRAGMENT_SHADER, fragmentSource.get(), messages::kFragmentShaderFailed);
 
     glapi::glAttachShader(program, vertexShader);
     glapi::glAttachShader(program, fragmentShader);

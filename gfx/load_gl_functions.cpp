@@ -1,7 +1,7 @@
 // Loads the generated OpenGL entry-point table for the current context and checks its version.
-#include "gfx/gl_api.h"
-
 #include <vector>
+
+#include "gfx/gl_api.h"
 
 int loadGLFunctions() {
     std::vector<platform::GLProc> procs(glapi::kProcCount, nullptr);

@@ -18,7 +18,7 @@ struct MeshBufferSet {
     std::map<std::string, std::int32_t> attributeLocations;
     std::map<std::string, std::int32_t> attributeSizes;    // components
     std::map<std::string, std::int32_t> attributeOffsets;  // floats from the start of a vertex
-    const std::uint32_t* indexData = nullptr;  // not owned
+    const std::uint32_t* indexData = nullptr;              // not owned
     std::int32_t indexBytes = 0;
     std::int32_t indexCount = 0;
 

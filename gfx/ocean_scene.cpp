@@ -24,9 +24,8 @@ void OceanScene::setupScene() {
     camera->pitch(1.0f);
     camera->updateView(0);
     registry->add(kProgramName, IDR_BACKGROUND_VERTEX, IDR_BACKGROUND_FRAGMENT);
-    sky = std::make_unique<GLFWDrawableSky>(clock.get(), camera.get(), registry.get(),
-                                            kProgramName, IDR_RECTANGLE_OBJ, IDR_RECTANGLE_MTL,
-                                            1.0f);
+    sky = std::make_unique<GLFWDrawableSky>(clock.get(), camera.get(), registry.get(), kProgramName,
+                                            IDR_RECTANGLE_OBJ, IDR_RECTANGLE_MTL, 1.0f);
     sky->init();
 
     backgroundTextureSizeLocation =

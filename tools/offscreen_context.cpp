@@ -1,12 +1,11 @@
 // Hidden-window GL context for offscreen frames, and the PNG writer.
 #include "tools/offscreen_context.h"
 
+#include <GLFW/glfw3.h>
 #include <png.h>
 
 #include <cstdio>
 #include <memory>
-
-#include <GLFW/glfw3.h>
 
 #include "gfx/gl_api.h"
 

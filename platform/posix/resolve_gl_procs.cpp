@@ -1,7 +1,7 @@
 // OpenGL entry-point lookup on Linux/X11: GLFW asks GLX for each name on the current context.
-#include "platform/platform.h"
-
 #include <GLFW/glfw3.h>
+
+#include "platform/platform.h"
 
 namespace platform {
 

@@ -1,8 +1,8 @@
 // OpenGL entry-point lookup on Windows: the driver's wglGetProcAddress first (extensions and
 // everything past OpenGL 1.1), then opengl32.dll's own exports (the OpenGL 1.1 functions).
-#include "platform/platform.h"
-
 #include <windows.h>
+
+#include "platform/platform.h"
 
 namespace platform {
 
