@@ -174,11 +174,20 @@ class Session:
         return read_ppm(path)
 
     def started(self, *args):
-        """Launches velmorant and waits until its window is up and has drawn a while."""
-        before = len(self.windows())
+        """Launches velmorant and waits until its window is up and shows a drawn frame
+        (shader compilation on a busy machine can take a while), then a little longer."""
+        before = set(self.windows())
         proc = self.launch(*args)
-        self.wait_for_windows(before + 1, proc_alive=[proc])
-        time.sleep(1.0)  # let a few frames through
+        self.wait_for_windows(len(before) + 1, proc_alive=[proc])
+        (window,) = set(self.windows()) - before
+        x, y, w, _, _ = self.geometry(window)
+        deadline = time.monotonic() + WINDOW_WAIT
+        while sum(pixel(self.screenshot(), x + w // 2, y)) <= 30:
+            check(proc.poll() is None, "velmorant ended (code %s) before drawing; stderr: %r"
+                  % (proc.returncode, self.output(proc)[1]))
+            check(time.monotonic() < deadline, "no frame drawn within %ds" % WINDOW_WAIT)
+            time.sleep(0.2)
+        time.sleep(0.5)  # a few more frames
         check(proc.poll() is None, "velmorant ended by itself")
         return proc
 
