@@ -3,8 +3,13 @@
 add_library(velmorant_app_run STATIC
   ${CMAKE_CURRENT_LIST_DIR}/screensaver_app.cpp
   ${CMAKE_CURRENT_LIST_DIR}/main_loop.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/window_icon_data.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/glfw_adopt/glfw_adopt_${VELMORANT_PLATFORM}.cpp)
+  ${CMAKE_CURRENT_LIST_DIR}/window_icon_data.cpp)
+# Adopting the preview host's window: on Win32 it belongs to GLFW's own window code (the
+# library built with that addition provides it); elsewhere a file of ours stands in.
+set(VELMORANT_GLFW_ADOPT ${CMAKE_CURRENT_LIST_DIR}/glfw_adopt/glfw_adopt_${VELMORANT_PLATFORM}.cpp)
+if(EXISTS ${VELMORANT_GLFW_ADOPT})
+  target_sources(velmorant_app_run PRIVATE ${VELMORANT_GLFW_ADOPT})
+endif()
 target_include_directories(velmorant_app_run PUBLIC ${PROJECT_SOURCE_DIR})
 target_link_libraries(velmorant_app_run PUBLIC
   velmorant_app_core velmorant_gfx velmorant_platform glfw)
