@@ -29,7 +29,7 @@ struct OffscreenContext {
     OffscreenContext() = default;
     OffscreenContext(const OffscreenContext&) = delete;
     OffscreenContext& operator=(const OffscreenContext&) = delete;
-    // Destroys the window and shuts GLFW down.
+    // Destroys the window; GLFW itself stays initialised until the process ends.
     ~OffscreenContext();
 
     // Starts GLFW, opens a hidden width x height window with the screensaver's context hints,
