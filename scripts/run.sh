@@ -75,5 +75,12 @@ if [ -z "$code" ]; then
   echo "The screensaver did not end on a key press; stopping it." >&2
   exit 1
 fi
+# A black picture means nothing was drawn: say so instead of showing it off.
+mean=$(identify -format '%[fx:mean]' "$shot")
+if awk -v m="$mean" 'BEGIN { exit !(m < 0.02) }'; then
+  echo "The screensaver ran (exit code $code), but the screenshot is black: nothing was drawn." >&2
+  echo "Screenshot: $PWD/$shot; its output: $PWD/$log" >&2
+  exit 1
+fi
 echo "The screensaver ran and ended on a key press with exit code $code."
 echo "Screenshot of the running screensaver: $PWD/$shot"
