@@ -10,6 +10,7 @@ another's. Every wait is bounded, and everything started is killed at the end.
 Software OpenGL (LIBGL_ALWAYS_SOFTWARE=1) is forced.
 """
 import argparse
+import ctypes
 import os
 import select
 import shutil
@@ -27,6 +28,13 @@ SCREEN = (640, 360)
 EXIT_LIMIT = float(os.environ.get("VELMORANT_E2E_EXIT_LIMIT", "1.5"))
 WINDOW_WAIT = 20.0  # seconds for the first window to appear (slow software GL)
 TITLE = "Velmorant"
+
+
+def die_with_parent():
+    """Runs in each child before exec: SIGKILL it when this script dies, so a test
+    killed by its runner leaves no X server or screensaver behind."""
+    PR_SET_PDEATHSIG = 1
+    ctypes.CDLL(None, use_errno=True).prctl(PR_SET_PDEATHSIG, signal.SIGKILL)
 
 
 class Failure(Exception):
@@ -61,7 +69,8 @@ class Session:
         self.xvfb = subprocess.Popen(
             ["Xvfb", "-displayfd", str(write_fd), "-screen", "0", "%dx%dx24" % (w, h),
              "-nolisten", "tcp", "-noreset"] + self.xvfb_args,
-            pass_fds=(write_fd,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+            pass_fds=(write_fd,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
+            preexec_fn=die_with_parent)
         os.close(write_fd)
         number = b""
         deadline = time.monotonic() + 15
@@ -103,7 +112,8 @@ class Session:
         out = open(os.path.join(self.tmp, "out%d" % n), "wb")
         err = open(os.path.join(self.tmp, "err%d" % n), "wb")
         proc = subprocess.Popen([EXE] + list(args), env=env or self.env,
-                                stdin=subprocess.DEVNULL, stdout=out, stderr=err)
+                                stdin=subprocess.DEVNULL, stdout=out, stderr=err,
+                                preexec_fn=die_with_parent)
         out.close()
         err.close()
         proc.index = n
