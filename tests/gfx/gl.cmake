@@ -1,6 +1,6 @@
 # GL tests: real OpenGL on Mesa; they need $DISPLAY (scripts/test.sh runs them under xvfb-run).
 velmorant_add_gtest(gfx_gl_tests
-  SOURCES ocean_scene_test.cpp program_registry_test.cpp
+  SOURCES gl_api_test.cpp ocean_scene_test.cpp program_registry_test.cpp
   LIBS velmorant_offscreen velmorant_resources
   LABELS gl)
 
