@@ -16,3 +16,10 @@ foreach(stage vertex fragment)
             -P ${CMAKE_CURRENT_SOURCE_DIR}/expect_compile_failure.cmake)
   set_tests_properties(gfx.ShaderCompileFailure.${stage} PROPERTIES LABELS gl)
 endforeach()
+
+# The frame tool itself: a PNG of the requested size, and bad arguments refused.
+add_test(NAME gfx.FrameToolWritesAPng
+  COMMAND ${CMAKE_COMMAND} -DTOOL=$<TARGET_FILE:velmorant_frame>
+          -DOUTPUT=${CMAKE_CURRENT_BINARY_DIR}/frame_tool_test.png
+          -P ${CMAKE_CURRENT_SOURCE_DIR}/expect_frame_png.cmake)
+set_tests_properties(gfx.FrameToolWritesAPng PROPERTIES LABELS gl)
