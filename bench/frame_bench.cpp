@@ -4,8 +4,7 @@
 // the calling thread before the GL work is waited for: the frame loop's own cost.
 //
 // Run on a virtual display with software GL, for example:
-//   LIBGL_ALWAYS_SOFTWARE=1 xvfb-run -a -s "-screen 0 1280x720x24"
-//   build/bench/velmorant_frame_bench
+//   LIBGL_ALWAYS_SOFTWARE=1 bash scripts/with-xvfb.sh build/bench/velmorant_frame_bench
 // Options: --frames N (measured frames per size, default 30).
 // It prints figures only; it never passes or fails on time.
 #include <algorithm>

@@ -30,7 +30,7 @@ trap cleanup EXIT
 
 echo "No display: running the screensaver on a virtual display for about 5 seconds."
 # -displayfd: the server picks a free display and writes its number to fd 3.
-Xvfb -displayfd 3 -screen 0 1280x720x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
+Xvfb -displayfd 3 -screen 0 1280x720x24 -nolisten tcp -noreset 3>"$work/display" >/dev/null 2>&1 &
 xvfb_pid=$!
 for _ in $(seq 100); do
   [ -s "$work/display" ] && break

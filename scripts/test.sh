@@ -8,7 +8,7 @@ bash scripts/install-deps.sh
 
 # Software OpenGL on a virtual X display; e2e tests start X servers of their own.
 export LIBGL_ALWAYS_SOFTWARE=1
-xvfb=(xvfb-run -a -s "-screen 0 1280x720x24")
+xvfb=(bash scripts/with-xvfb.sh)
 
 summary=()
 passed=0

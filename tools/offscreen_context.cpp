@@ -17,7 +17,16 @@ OffscreenContext::~OffscreenContext() {
     // and the leak checker could then no longer name the driver's own allocations.
 }
 
+namespace {
+
+void reportGlfwError(int code, const char* description) {
+    std::fprintf(stderr, "offscreen: GLFW error 0x%x: %s\n", code, description);
+}
+
+}  // namespace
+
 bool OffscreenContext::open(int w, int h) {
+    glfwSetErrorCallback(reportGlfwError);
     if (glfwInit() == GLFW_FALSE) {
         std::fprintf(stderr, "offscreen: cannot start GLFW (no display?)\n");
         return false;

@@ -74,14 +74,16 @@ float sea_octave(vec2 uv, float choppy)
     return pow(1.0 - pow(wv.x * wv.y, 0.65), choppy);
 }
 
-float map(vec3 p)
+// Height of p above the wave field summed over `octaves` octaves: positive above
+// the water, negative below. Each octave turns and doubles the coordinates.
+float sea_height(vec3 p, int octaves)
 {
     float freq = SEA_FREQ;
     float amp = SEA_HEIGHT;
     float choppy = SEA_CHOPPY;
     vec2 uv = vec2(p.x * 0.75, p.z);
     float h = 0.0;
-    for (int i = 0; i < ITER_GEOMETRY; i++) {
+    for (int i = 0; i < octaves; i++) {
         float d = sea_octave((uv + SEA_TIME) * freq, choppy);
         d += sea_octave((uv - SEA_TIME) * freq, choppy);
         h += d * amp;
@@ -93,23 +95,15 @@ float map(vec3 p)
     return p.y - h;
 }
 
+// The trace uses the coarse field, the normals the detailed one.
+float map(vec3 p)
+{
+    return sea_height(p, ITER_GEOMETRY);
+}
+
 float map_detailed(vec3 p)
 {
-    float freq = SEA_FREQ;
-    float amp = SEA_HEIGHT;
-    float choppy = SEA_CHOPPY;
-    vec2 uv = vec2(p.x * 0.75, p.z);
-    float h = 0.0;
-    for (int i = 0; i < ITER_FRAGMENT; i++) {
-        float d = sea_octave((uv + SEA_TIME) * freq, choppy);
-        d += sea_octave((uv - SEA_TIME) * freq, choppy);
-        h += d * amp;
-        uv = uv * octave_m;
-        freq *= 1.9;
-        amp *= 0.22;
-        choppy = choppy + 0.2 * (1.0 - choppy);
-    }
-    return p.y - h;
+    return sea_height(p, ITER_FRAGMENT);
 }
 
 vec3 getSeaColor(vec3 p, vec3 n, vec3 l, vec3 eye, vec3 dist)

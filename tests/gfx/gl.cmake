@@ -1,4 +1,4 @@
-# GL tests: real OpenGL on Mesa; they need $DISPLAY (scripts/test.sh runs them under xvfb-run).
+# GL tests: real OpenGL on Mesa; they need $DISPLAY (scripts/test.sh runs them on a private Xvfb).
 velmorant_add_gtest(gfx_gl_tests
   SOURCES gl_api_test.cpp ocean_scene_test.cpp program_registry_test.cpp
   LIBS velmorant_offscreen velmorant_resources

@@ -17,7 +17,7 @@ class GlContextTest : public ::testing::Test {
     static constexpr int kHeight = 90;
 
     void SetUp() override {
-        ASSERT_TRUE(context.open(kWidth, kHeight)) << "needs an X display (run under xvfb-run)";
+        ASSERT_TRUE(context.open(kWidth, kHeight)) << "needs an X display (run under scripts/with-xvfb.sh)";
         ASSERT_EQ(context.loadResult, 0) << "needs OpenGL 3.0 or newer";
     }
 
