@@ -1,7 +1,6 @@
 // A CPU evaluation of the ocean picture for comparing rendered pixels. It follows the picture's
 // formulas step by step (ray, secant trace, normals, shading, blend) in plain code that shares
-// nothing with the shader text. R is the arithmetic: float, as the GPU computes, or double, to
-// tell well-conditioned pixels from those where float rounding decides the result.
+// nothing with the shader text. R is the arithmetic: float, as the GPU computes it, or double.
 #pragma once
 
 #include <algorithm>

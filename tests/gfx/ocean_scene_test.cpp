@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstdlib>
 #include <sstream>
@@ -13,6 +14,7 @@
 #include <vector>
 
 #include "gfx/gl_api.h"
+#include "math/camera.h"
 #include "math/matrix4.h"
 #include "tests/gfx/gl_test_support.h"
 #include "tests/gfx/ocean_reference.h"
@@ -63,14 +65,14 @@ class OceanSceneTest : public GlContextTest {
 };
 
 TEST_F(OceanSceneTest, TopCentreIsThePureSkyAtAnyTime) {
-    // Spec value for uv = (0, 1): d.y ~ 0.515, colour ((1-y)^1.5, (1-y)^0.75, (1-0.4y)^0.75).
-    const ocean_reference::V3 published{0.338f, 0.581f, 0.841f};
+    // The pure sky at uv = (0, 1): d.y ~ 0.515, colour ((1-y)^1.5, (1-y)^0.75, (1-0.4y)^0.75).
+    const ocean_reference::V3 topSky{0.338f, 0.581f, 0.841f};
     for (float t : {0.0f, 1.0f, 20.0f, 1000.0f, 86400.0f}) {
         SCOPED_TRACE(t);
         const FrameImage image = frameAt(t);
         const std::uint8_t* top = image.pixel(kWidth / 2, kHeight - 1);
         // The top row's centres sit half a pixel below uv.y = 1, a little lower in the sky.
-        EXPECT_LE(maxChannelDifference(top, published), 4) << describe(top);
+        EXPECT_LE(maxChannelDifference(top, topSky), 4) << describe(top);
         const auto exact = ocean_reference::pixel(kWidth / 2 + 0.5f, kHeight - 0.5f, float(kWidth),
                                                   float(kHeight), t);
         EXPECT_LE(maxChannelDifference(top, exact), 1) << describe(top);
@@ -231,6 +233,11 @@ TEST_F(OceanSceneTest, SizeChangesTakeEffectInTheNextFrame) {
         EXPECT_EQ(width, float(c.width));
         EXPECT_EQ(height, float(c.height));
         EXPECT_EQ(scene.clock->getViewportWidth(), float(c.width));
+        if (c.height != 0) {
+            // The projection follows the new aspect ratio (element row 0, column 0 is f / aspect).
+            const double f = 1.0 / std::tan(25.0 * 3.14159265358979323846 / 180.0);
+            EXPECT_NEAR(scene.camera->getProjection()[0][0], f * c.height / c.width, 1e-5);
+        }
     }
     // A 0 x 0 frame draws nothing: the framebuffer keeps the clear's black.
     const FrameImage image = context.readPixels();
@@ -378,6 +385,83 @@ TEST_F(OceanSceneTest, FrameIssuesThePassCallsInOrder) {
     expected.push_back(call("DrawElements", {GL_TRIANGLES, 6, GL_UNSIGNED_INT, 0}));
     EXPECT_EQ(calls, expected);
     EXPECT_EQ(scene.sky->buffers->indexCount, 6);
+}
+
+// ---- The matrices the drawable uploads, captured whatever their locations. ----
+
+std::vector<std::array<float, 16>>& uploadedMatrices() {
+    static std::vector<std::array<float, 16>> log;
+    return log;
+}
+
+void VELMORANT_GLAPIENTRY captureUniformMatrix4fv(GLint, GLsizei, GLboolean, const GLfloat* v) {
+    std::array<float, 16> m;
+    std::copy(v, v + 16, m.begin());
+    uploadedMatrices().push_back(m);
+}
+
+// Column-major product in double precision, written independently of Matrix4's product.
+std::array<double, 16> product(const double* a, const double* b) {
+    std::array<double, 16> c{};
+    for (int col = 0; col < 4; ++col) {
+        for (int row = 0; row < 4; ++row) {
+            for (int k = 0; k < 4; ++k) c[col * 4 + row] += a[k * 4 + row] * b[col * 4 + k];
+        }
+    }
+    return c;
+}
+
+std::array<double, 16> widen(const Matrix4& m) {
+    std::array<double, 16> d;
+    std::copy(m.data(), m.data() + 16, d.begin());
+    return d;
+}
+
+void expectMatrixNear(const std::array<float, 16>& actual, const std::array<double, 16>& expected) {
+    for (int i = 0; i < 16; ++i) {
+        EXPECT_NEAR(actual[i], expected[i], 1e-5 * std::max(1.0, std::abs(expected[i])))
+            << "element " << i << " (column " << i / 4 << ", row " << i % 4 << ")";
+    }
+}
+
+TEST_F(OceanSceneTest, DrawUploadsModelThenProjectionTimesViewThenTheirProductWithModel) {
+    const Matrix4 identity = translation(0.0f, 0.0f, 0.0f);
+    Camera pitched(0.0f, 0.0f, 100.0f);
+    pitched.pitch(1.0f);
+    pitched.updateView(0);
+    Matrix4 turned = identity;  // a quarter turn about z, so that no two factors commute
+    turned[0] = Vec4(0.0f, 1.0f, 0.0f, 0.0f);
+    turned[1] = Vec4(-1.0f, 0.0f, 0.0f, 0.0f);
+    const Matrix4 projection = perspective(50.0f, 16.0f / 9.0f, 0.1f, 1000.0f);
+    struct Case {
+        const char* name;
+        Matrix4 view, projection, model;
+    };
+    const Case cases[] = {
+        {"identity camera", identity, identity, translation(0.0f, 0.0f, -100.0f)},
+        {"scene camera", pitched.getView(), projection, translation(0.0f, 0.0f, -100.0f)},
+        {"turned model", pitched.getView(), projection, translation(3.0f, -2.0f, -50.0f) * turned},
+        {"turned view", turned * pitched.getView(), projection, translation(0.0f, 0.0f, -100.0f)},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        scene.camera->views[0] = c.view;
+        scene.camera->setViewIndex(0);
+        scene.camera->setProjection(c.projection);
+        scene.sky->setModelMatrix(c.model);
+        uploadedMatrices().clear();
+        {
+            ProcOverride spy(glapi::glUniformMatrix4fv, &captureUniformMatrix4fv);
+            scene.sky->draw();
+        }
+        // "model_world", "world_projection", "model_projection", in that order.
+        ASSERT_EQ(uploadedMatrices().size(), 3u);
+        const auto worldProjection = product(widen(c.projection).data(), widen(c.view).data());
+        expectMatrixNear(uploadedMatrices()[0], widen(c.model));
+        expectMatrixNear(uploadedMatrices()[1], worldProjection);
+        expectMatrixNear(uploadedMatrices()[2],
+                         product(worldProjection.data(), widen(c.model).data()));
+    }
 }
 
 TEST_F(OceanSceneTest, SetupLooksTheFourPassUniformsUpOnce) {
