@@ -75,15 +75,14 @@ std::int32_t GLFWProgram::attributeLocation(const char* name) {
 }
 
 std::int32_t GLFWProgram::lookupLocation(LocationKind kind, const char* name) {
-    std::string key(name);
-    const auto found = locationCache.find(key);
+    const auto found = locationCache.find(name);
     if (found != locationCache.end()) {
         return found->second;
     }
     const std::int32_t location = kind == LocationKind::Uniform
                                       ? glapi::glGetUniformLocation(program, name)
                                       : glapi::glGetAttribLocation(program, name);
-    locationCache.emplace(std::move(key), location);
+    locationCache.emplace(name, location);
     return location;
 }
 

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <memory>
 #include <string>
@@ -24,7 +25,7 @@ struct GLFWProgram {
     std::uint32_t fragmentShader = 0;
     std::uint32_t program = 0;
     // One entry per name, whatever kind was asked first; an entry never changes.
-    std::map<std::string, std::int32_t> locationCache;
+    std::map<std::string, std::int32_t, std::less<>> locationCache;
 
     // Needs a current context with the GL entry points loaded. A shader that does not compile
     // shows the compiler's log and ends the process with exit code 0.

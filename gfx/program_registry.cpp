@@ -8,7 +8,7 @@ void ProgramRegistry::add(const char* name, unsigned short vertexResourceId,
 }
 
 GLFWProgram* ProgramRegistry::find(const char* name) const {
-    const auto found = programs.find(std::string(name));
+    const auto found = programs.find(name);
     return found == programs.end() ? nullptr : found->second.get();
 }
 

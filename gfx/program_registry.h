@@ -1,6 +1,7 @@
 // The scene's GLSL programs, owned under string names.
 #pragma once
 
+#include <functional>
 #include <map>
 #include <memory>
 #include <string>
@@ -8,7 +9,8 @@
 #include "gfx/glfw_program.h"
 
 struct ProgramRegistry {
-    std::map<std::string, std::unique_ptr<GLFWProgram>> programs;
+    // std::less<> looks names up without building a string each time (several times a frame).
+    std::map<std::string, std::unique_ptr<GLFWProgram>, std::less<>> programs;
 
     // Builds the program (which may end the process) and records it under `name`. A name that
     // is already present keeps its first program; the new one stays built but unreachable.

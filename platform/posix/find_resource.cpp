@@ -1,5 +1,5 @@
 // Resource lookup on Linux: the table that the build embedded from the resource script.
-#include <cstring>
+#include <strings.h>
 
 #include "platform/platform.h"
 #include "resources/embedded_resource_table.h"
@@ -9,6 +9,7 @@ extern "C" const EmbeddedResourceTable* velmorant_embedded_resource_table() __at
 
 namespace platform {
 
+// Named resource types match whatever their letter case, as they do in a Win32 module.
 ResourceBytes findResource(const char* typeName, unsigned short id) {
     if (typeName == nullptr || velmorant_embedded_resource_table == nullptr) {
         return {nullptr, 0};
@@ -16,7 +17,7 @@ ResourceBytes findResource(const char* typeName, unsigned short id) {
     const EmbeddedResourceTable* table = velmorant_embedded_resource_table();
     for (std::size_t i = 0; i < table->count; ++i) {
         const EmbeddedResource& entry = table->entries[i];
-        if (entry.id == id && std::strcmp(entry.typeName, typeName) == 0) {
+        if (entry.id == id && strcasecmp(entry.typeName, typeName) == 0) {
             return {entry.data, entry.size};
         }
     }

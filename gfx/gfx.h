@@ -1,2 +1,0 @@
-// gfx: GL entry points, text resources, programs, mesh preparation, drawables, ocean pass.
-#pragma once
