@@ -7,41 +7,28 @@
 # press and says where the picture is.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-bash scripts/install-deps.sh
-bash scripts/build.sh build
 exe=build/app/velmorant
 
-if [ -n "${DISPLAY:-}" ]; then
-  echo "Running the screensaver full screen; press any key or click to end it."
-  exec "$exe"
+if [ "${1:-}" != "--on-virtual-display" ]; then
+  bash scripts/install-deps.sh
+  bash scripts/build.sh build
+  if [ -n "${DISPLAY:-}" ]; then
+    echo "Running the screensaver full screen; press any key or click to end it."
+    exec "$exe"
+  fi
+  echo "No display: running the screensaver on a virtual display for about 5 seconds."
+  export LIBGL_ALWAYS_SOFTWARE=1
+  exec bash scripts/with-xvfb.sh bash scripts/run.sh --on-virtual-display
 fi
 
+# From here on: on the virtual display that scripts/with-xvfb.sh started.
 shot=build/velmorant-screenshot.png
 log=build/velmorant-run.log
-work=$(mktemp -d)
-xvfb_pid=""
 saver_pid=""
 cleanup() {
   [ -n "$saver_pid" ] && kill "$saver_pid" 2>/dev/null || true
-  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
-  rm -rf "$work"
 }
 trap cleanup EXIT
-
-echo "No display: running the screensaver on a virtual display for about 5 seconds."
-# -displayfd: the server picks a free display and writes its number to fd 3.
-Xvfb -displayfd 3 -screen 0 1280x720x24 -nolisten tcp -noreset 3>"$work/display" >/dev/null 2>&1 &
-xvfb_pid=$!
-for _ in $(seq 100); do
-  [ -s "$work/display" ] && break
-  sleep 0.1
-done
-if [ ! -s "$work/display" ]; then
-  echo "Xvfb did not start; nothing was shown." >&2
-  exit 1
-fi
-export DISPLAY=":$(tr -d '[:space:]' <"$work/display")"
-export LIBGL_ALWAYS_SOFTWARE=1
 
 # "/s": a full-screen run that no other instance can hold back.
 "$exe" /s >"$log" 2>&1 &

@@ -15,7 +15,7 @@ Xvfb -displayfd 3 -screen 0 1280x720x24 -nolisten tcp -noreset 3>"$work/display"
 xvfb_pid=$!
 for _ in $(seq 150); do
   [ -s "$work/display" ] && break
-  kill -0 "$xvfb_pid" 2>/dev/null || break
+  kill -0 "$xvfb_pid" 2>/dev/null || break  # the server died: no need to wait longer
   sleep 0.1
 done
 if [ ! -s "$work/display" ]; then

@@ -4,6 +4,8 @@
 // "$XDG_RUNTIME_DIR/K_OPENGL_SCREENSAVER.lock". Without one, it is a unix socket bound to the
 // abstract name "K_OPENGL_SCREENSAVER.<uid>". Either way the descriptor stays open for the
 // life of the process and is close-on-exec, so programs we start never inherit the guard.
+// A launch that has the variable and one that lacks it (a desktop session and a bare ssh
+// login, say) use different guards and so do not hold each other back.
 #include <errno.h>
 #include <fcntl.h>
 #include <stddef.h>
