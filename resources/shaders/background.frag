@@ -3,6 +3,8 @@
 // Each pixel casts a ray from an eye that moves forward over the water, finds the
 // wave height field by a secant search, shades the hit with sky reflection, deep
 // water, a height tint and a sun highlight, and blends it into a gradient sky.
+// Time moves the eye forward (5 units a second) and runs two wave trains against
+// each other, 0.8 a second.
 
 uniform float iTime;          // seconds
 uniform float screenWidth;    // pixels

@@ -1,6 +1,5 @@
 #version 110
-// Background pass, vertex stage: the full-screen rectangle goes through unchanged.
-// The matrices and the normal are part of the drawable's interface but unused here.
+// The full-screen rectangle goes through as it is; matrices unused.
 
 attribute vec4 position;
 attribute vec2 position_tex;

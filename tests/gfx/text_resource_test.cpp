@@ -68,10 +68,11 @@ TEST(TextResource, ShaderResourcesGiveTheirTextBeforeTheMark) {
         unsigned short id;
         const char* file;
         const char* firstLine;
+        std::size_t textBytes;  // before the mark; the resource has 3 more: "~" CR LF
     };
     const Case cases[] = {
-        {IDR_BACKGROUND_FRAGMENT, "background.frag", "#version 130"},
-        {IDR_BACKGROUND_VERTEX, "background.vert", "#version 110"},
+        {IDR_BACKGROUND_FRAGMENT, "background.frag", "#version 130", 5677},
+        {IDR_BACKGROUND_VERTEX, "background.vert", "#version 110", 372},
     };
     for (const Case& c : cases) {
         const std::string contents =
@@ -90,6 +91,7 @@ TEST(TextResource, ShaderResourcesGiveTheirTextBeforeTheMark) {
         std::vector<char> buffer(16384 + 4, kUntouched);
         loadTextResource(c.id, buffer.data(), 16384);
         EXPECT_EQ(std::string(buffer.data()), expected) << c.file;
+        EXPECT_EQ(expected.size(), c.textBytes) << c.file;
         EXPECT_EQ(std::string(buffer.data() + expected.size(), 4), std::string(4, '\0')) << c.file;
         EXPECT_EQ(expected.compare(0, std::string(c.firstLine).size(), c.firstLine), 0) << c.file;
         EXPECT_EQ(expected.compare(expected.size() - 2, 2, "//"), 0) << c.file;
